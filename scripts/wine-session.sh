@@ -35,3 +35,8 @@ wine_session_stop() {
   [ -n "${XVFB_PID:-}" ] && kill "$XVFB_PID" >/dev/null 2>&1 || true
   return 0
 }
+
+# The Windows form (Z:\...) of a Linux path, for commands run inside Wine.
+winepath_of() {
+  printf 'Z:%s' "$(printf '%s' "$1" | tr '/' '\\')"
+}
