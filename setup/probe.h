@@ -7,6 +7,9 @@
 // from profile\zelloc.txt there; creating that profile makes the directory "profile" exist.
 // A settings file that exists but cannot be read raises FileError.
 void InitProbe(const std::string& programdir);
+// The probe's decision once the system has answered whether UpdateLayeredWindow exists: sets
+// both flags, reading gfxmode (default 1; 0 turns layered drawing off) only when it does.
+void DecideLayered(bool apifound, const std::string& programdir);
 // Releases the probe's reference to user32.
 void FinalProbe();
 
