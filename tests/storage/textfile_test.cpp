@@ -271,8 +271,10 @@ TEST_P(FailedSave, LeavesTheOldFileAndNoTemporaryFile) {
     EXPECT_EQ(testfiles::ListNames(dir.path()), before) << "a temporary file was left";
 }
 
-// Under Wine run as root a read-only file can be written; the save refuses it all the same,
-// as Windows does, so the user's protection holds on both.
+// Under Wine run as root a read-only file can be overwritten (CreateFileA with CREATE_ALWAYS and
+// MoveFileExA over it both succeed, and the read-only bit is lost); Windows refuses both with
+// access denied. The save refuses a read-only target by its attribute, so this case shows the
+// same result on both.
 const FailedSaveCase kFailedSaves[] = {
     {"HeldOpenWithoutSharing", HeldOpenWithoutSharing, true},
     {"TargetIsADirectory", TargetIsADirectory, false},
