@@ -64,14 +64,25 @@ Form::Form(const FormDesc& desc) : desc_(desc) {
                          nullptr, GetModuleHandleA(nullptr), this))
         throw std::runtime_error("cannot create a window: " + SystemReason(GetLastError()));
 
+    // From here on a failure must not leave a window behind that points at this object.
+    try {
+        Build();
+    } catch (...) {
+        SetMenu(window_, nullptr);
+        DestroyWindow(window_);
+        throw;
+    }
+}
+
+void Form::Build() {
     LOGFONTW font = {};
-    font.lfHeight = desc.fontheight;
+    font.lfHeight = desc_.fontheight;
     font.lfCharSet = DEFAULT_CHARSET;
-    wcsncpy(font.lfFaceName, desc.fontface, LF_FACESIZE - 1);
+    wcsncpy(font.lfFaceName, desc_.fontface, LF_FACESIZE - 1);
     font_.reset(CreateFontIndirectW(&font));
     if (!font_) throw std::runtime_error("cannot create the form's font");
 
-    if (desc.hasmenu) menu_.reset(new MainMenu(window_));
+    if (desc_.hasmenu) menu_.reset(new MainMenu(window_));
     CreateControls();
     if (menu_) SetMenu(window_, menu_->Handle());
     FitClientSize();
@@ -314,6 +325,12 @@ HWND Form::FirstTabStop() const {
     return nullptr;
 }
 
+bool Form::FocusControl() {
+    HWND target = savedfocus_ && IsWindow(savedfocus_) ? savedfocus_ : FirstTabStop();
+    MoveFocus(target);
+    return target != nullptr;
+}
+
 void Form::MoveFocus(HWND target) {
     if (!target) return;
     SetFocus(target);
@@ -376,11 +393,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         if (LOWORD(wparam) == WA_INACTIVE) {
             HWND focus = GetFocus();
             if (focus && IsChild(window_, focus)) savedfocus_ = focus;
-        } else {
-            MoveFocus(savedfocus_ && IsWindow(savedfocus_) ? savedfocus_ : FirstTabStop());
+        } else if (!FocusControl()) {
+            SetFocus(window_);   // no control to take the keys: the form takes them
         }
         return 0;
-    case WM_SETFOCUS: MoveFocus(savedfocus_ && IsWindow(savedfocus_) ? savedfocus_ : FirstTabStop()); return 0;
+    case WM_SETFOCUS: FocusControl(); return 0;
     case WM_KEYDOWN: {
         unsigned key = static_cast<unsigned>(wparam);
         Guard([this, key] {

@@ -70,6 +70,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
     void OnCommand(UINT id, UINT code, HWND control);
+    void Build();
     void CreateControls();
     void FitClientSize();
     Component& Find(const std::string& name, Kind kind);
@@ -79,6 +80,7 @@ private:
     void ShowDefaultButton(HWND focus);
     void MoveFocus(HWND target);
     HWND FirstTabStop() const;
+    bool FocusControl();   // the control that had the focus last, or the first in tab order
 
     const FormDesc& desc_;
     HWND window_ = nullptr;

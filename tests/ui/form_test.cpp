@@ -112,6 +112,38 @@ TEST_F(UiTest, UnknownComponentNamesAreProgramFaults) {
     EXPECT_THROW(form->Menu(), std::logic_error);
 }
 
+BOOL CALLBACK CountForms(HWND window, LPARAM count) {
+    if (ClassOf(window) == "uiform") ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+TEST_F(UiTest, AFaultyTableLeavesNoWindowBehind) {
+    const ui::ComponentDesc rootwithoutmenu[] = {
+        {ui::Kind::Button, "okbutton", 10, 10, 75, 25, "OK", nullptr, 0, 0, 0},
+        {ui::Kind::MenuRoot, "lostroot", 0, 0, 0, 0, "Lost", nullptr, -1, 0, 0},
+    };
+    const ui::FormDesc faulty = {200, 100, L"Arial", -11, false, rootwithoutmenu, std::size(rootwithoutmenu)};
+    ui::Form* form = nullptr;
+    EXPECT_THROW(app.CreateForm(form, faulty), std::logic_error);
+    int forms = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountForms, reinterpret_cast<LPARAM>(&forms));
+    EXPECT_EQ(0, forms);
+    EXPECT_EQ(nullptr, app.MainForm());
+    app.ProcessMessages();   // nothing left to call into a freed form
+}
+
+TEST_F(UiTest, AFormWithoutControlsTakesTheKeysItself) {
+    const ui::FormDesc bare = {200, 100, L"Arial", -11, false, nullptr, 0};
+    ui::Form* form = nullptr;
+    app.CreateForm(form, bare);
+    std::vector<unsigned> keys;
+    form->OnKeyDown = [&keys](unsigned key) { keys.push_back(key); };
+    ShowForm(app, *form);
+    EXPECT_EQ(form->Handle(), GetFocus());
+    PressKey(app, 'Q');
+    EXPECT_EQ(std::vector<unsigned>{'Q'}, keys);
+}
+
 TEST_F(UiTest, TabVisitsTheEnabledControlsInTabOrder) {
     ui::Form* form = nullptr;
     app.CreateForm(form, kControlForm);
