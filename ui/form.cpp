@@ -146,7 +146,7 @@ void Form::CreateControls() {
         if (combo) {
             ui::ComboBox box(c);
             FitClosedHeight(c->window, d.height);
-            // After the field: resizing the field may reset the list's item height.
+            // The height of the list's items (wParam 0); Wine honours it for owner-drawn lists only.
             if (d.itemheight > 0) SendMessageA(c->window, CB_SETITEMHEIGHT, 0, d.itemheight);
             for (const char* const* item = d.items; item && *item; ++item) box.AddItem(*item);
         }
