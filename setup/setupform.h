@@ -47,6 +47,3 @@ public:
 // The one setup dialog, while it exists.
 extern Tsetupform* setupform;
 
-// What both dialogs paint when the engine has no picture to give: the face colour, so that the
-// label texts and the controls stay readable.
-void PaintPictureOrFace(HDC dc, int surfaceid, const RECT& client);
