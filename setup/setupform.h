@@ -42,6 +42,10 @@ public:
     void configurebuttonClick();
     void FormPaint(HDC dc);
     void preferencebuttonClick();
+
+private:
+    // Shows choices in the controls: the parts a load reached, the rest without a selection.
+    void FillControls();
 };
 
 // The one setup dialog, while it exists.
