@@ -4,6 +4,7 @@
 
 #include "application.h"
 #include "engine.h"
+#include "preferenceform.h"
 #include "setupform_desc.h"
 
 Tsetupform* setupform = nullptr;
@@ -103,7 +104,10 @@ void Tsetupform::configurebuttonClick() {
 }
 
 void Tsetupform::preferencebuttonClick() {
-    // The add-on dialog is not part of the program yet; the button opens nothing until it is.
+    // A new add-on dialog each time; released, it goes once its queued messages are handled.
+    ui::App().CreateForm(preferenceform, programdir);
+    preferenceform->ShowModal();
+    preferenceform->Release();
 }
 
 void Tsetupform::FormDestroy() {

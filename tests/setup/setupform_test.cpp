@@ -252,3 +252,44 @@ INSTANTIATE_TEST_SUITE_P(Editions, SetupFormConfigure, ::testing::ValuesIn(Editi
                          });
 
 } // namespace
+
+namespace {
+
+// The add-on dialogs that the timer saw open, each closed once seen, and their owners.
+std::vector<HWND> preferencewindows, preferenceowners;
+
+BOOL CALLBACK ClosePreferenceWindow(HWND window, LPARAM setupwindow) {
+    if (window == reinterpret_cast<HWND>(setupwindow) || uitest::ClassOf(window) != "uiform" ||
+        !IsWindowVisible(window))
+        return TRUE;
+    for (HWND seen : preferencewindows)
+        if (seen == window) return TRUE;
+    preferencewindows.push_back(window);
+    preferenceowners.push_back(GetWindow(window, GW_OWNER));
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+void CALLBACK ClosePreferenceWindows(HWND, UINT, UINT_PTR, DWORD) {
+    if (setupform)
+        EnumThreadWindows(GetCurrentThreadId(), ClosePreferenceWindow,
+                          reinterpret_cast<LPARAM>(setupform->Handle()));
+}
+
+TEST_F(SetupFormTest, EachPreferenceClickOpensANewModalAddonDialogThatIsReleasedAfterwards) {
+    Tsetupform& form = Open();
+    preferencewindows.clear();
+    preferenceowners.clear();
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, ClosePreferenceWindows);
+    for (int click = 0; click < 2; ++click) {
+        Click(form.preferencebutton);
+        ASSERT_EQ(static_cast<size_t>(click + 1), preferencewindows.size()) << "no add-on dialog appeared";
+        EXPECT_EQ(form.Handle(), preferenceowners.back());
+        app.ProcessMessages();
+        EXPECT_FALSE(IsWindow(preferencewindows.back())) << "released once it has closed";
+    }
+    KillTimer(nullptr, timer);
+    EXPECT_TRUE(IsWindowEnabled(form.Handle()));
+}
+
+} // namespace
