@@ -26,13 +26,32 @@ std::string OwnOrFallback(const taddoncategory& category, const std::string& dir
     return dir + "\\" + category.fallbackdir + "\\" + file;
 }
 
-std::string DisplayName(const std::string& descriptionfile, const std::string& dir) {
-    const std::string dirname = NamePart(dir);
-    if (!FileExists(descriptionfile)) return dirname;
+std::string ReadName(const std::string& descriptionfile, const std::string& def, bool& empty) {
     tprofiler description(descriptionfile);
-    std::string name = description.ReadString("name", dirname);
+    std::string name = description.ReadString("name", def);
+    empty = description.Lines().Count() == 0;
     description.Flush(); // only read, so this writes nothing
     return name;
+}
+
+// The "name" of the description file (the own one, or for ghosts the fallback when the own one
+// does not exist as a file), else the directory's own name.
+//
+// The profile is opened without asking first whether the file exists: it gives no lines for a
+// missing file, and under Wine each file search costs more than reading the file. Only a
+// profile without lines can stand for a missing file, so only then is the fallback looked for.
+// The profile makes its directory exist, so a directory that vanished since the listing is
+// not opened at all: that would bring it back.
+std::string DisplayName(const taddoncategory& category, const std::string& dir) {
+    const std::string dirname = NamePart(dir);
+    if (!DirExists(dir)) return dirname;
+    const std::string own = dir + "\\" + DescriptionFile;
+    bool empty = false;
+    std::string name = ReadName(own, dirname, empty);
+    if (!empty || category.fallbackdir == nullptr || FileExists(own)) return name;
+    const std::string fallback = dir + "\\" + category.fallbackdir + "\\" + DescriptionFile;
+    if (!FileExists(fallback)) return dirname;
+    return ReadName(fallback, dirname, empty);
 }
 
 } // namespace
@@ -46,7 +65,7 @@ std::vector<taddonentry> ScanAddons(const taddoncategory& category, const std::s
         const std::string& dir = dirs.At(k);
         taddonentry entry;
         entry.dirpath = dir;
-        entry.name = DisplayName(OwnOrFallback(category, dir, DescriptionFile), dir);
+        entry.name = DisplayName(category, dir);
         entry.picturepath = OwnOrFallback(category, dir, category.picturefile);
         entries.push_back(std::move(entry));
     }

@@ -111,6 +111,8 @@ const tnamecase NameCases[] = {
     {"OwnBeatsMaster", "name,Own\r\n", "name,Master\r\n", "Own", "Own"},
     {"OwnWithoutNameBeatsMaster", "id,x\r\n", "name,Master\r\n", "addon", "addon"},
     {"MasterWithoutName", nullptr, "id,x\r\n", "addon", "addon"},
+    {"EmptyOwnFileBeatsMaster", "", "name,Master\r\n", "addon", "addon"},
+    {"CommentOnlyOwnFileBeatsMaster", "// nothing\r\n\r\n", "name,Master\r\n", "addon", "addon"},
 };
 
 TEST_F(Catalogue, DisplayNameComesFromTheDescriptionFileAndOnlyGhostsLookInMaster) {
