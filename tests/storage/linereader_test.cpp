@@ -1,5 +1,6 @@
 // The file reader's line rules on bytes that arrive in pieces: wherever the pieces are cut,
 // the lines come out the same.
+#include "listentries.h"
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -10,14 +11,6 @@
 #include "stringlist.h"
 
 namespace {
-
-using Entries = std::vector<std::string>;
-
-Entries EntriesOf(const tstringlistex& list) {
-    Entries entries;
-    for (std::int32_t i = 0; i < list.Count(); ++i) entries.push_back(list.Get(i));
-    return entries;
-}
 
 // Feeds bytes in pieces cut at the given positions (ascending), then ends the file.
 Entries ReadInPieces(const std::string& bytes, const std::vector<std::size_t>& cuts) {

@@ -1,5 +1,6 @@
 // The profile format on a list of lines: which line serves a key, what its value is, which
 // values are integers, which lines are comments, where a write puts its line.
+#include "listentries.h"
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -9,18 +10,6 @@
 #include "profilelines.h"
 
 namespace {
-
-using Entries = std::vector<std::string>;
-
-Entries EntriesOf(const tstringlistex& list) {
-    Entries entries;
-    for (std::int32_t i = 0; i < list.Count(); ++i) entries.push_back(list.Get(i));
-    return entries;
-}
-
-void Fill(tstringlistex& list, const Entries& entries) {
-    for (const auto& e : entries) list.Add(e);
-}
 
 struct ValueCase {
     const char* name;

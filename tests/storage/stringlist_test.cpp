@@ -1,5 +1,6 @@
 // The string list: range checks that change nothing, capacity steps, text and comma forms,
 // the sort and the stream operations.
+#include "listentries.h"
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,18 +12,6 @@
 #include "stringlist.h"
 
 namespace {
-
-using Entries = std::vector<std::string>;
-
-Entries EntriesOf(const tstringlistex& list) {
-    Entries entries;
-    for (std::int32_t i = 0; i < list.Count(); ++i) entries.push_back(list.Get(i));
-    return entries;
-}
-
-void Fill(tstringlistex& list, const Entries& entries) {
-    for (const auto& e : entries) list.Add(e);
-}
 
 // A failed check must leave entries, count and capacity exactly as they were.
 template <typename Operation>

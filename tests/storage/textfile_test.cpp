@@ -1,5 +1,6 @@
 // Loading and saving lists on real files: the line rules through the 8 KB pieces, bad input,
 // and the save that replaces the file in one step or leaves it as it was.
+#include "listentries.h"
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -14,20 +15,9 @@
 
 namespace {
 
-using Entries = std::vector<std::string>;
 using testfiles::ReadBytes;
 using testfiles::TempDir;
 using testfiles::WriteBytes;
-
-Entries EntriesOf(const tstringlistex& list) {
-    Entries entries;
-    for (std::int32_t i = 0; i < list.Count(); ++i) entries.push_back(list.Get(i));
-    return entries;
-}
-
-void Fill(tstringlistex& list, const Entries& entries) {
-    for (const auto& e : entries) list.Add(e);
-}
 
 std::string Bytes(int from, int to) {
     std::string s;
