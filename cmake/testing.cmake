@@ -11,14 +11,14 @@ set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 include(GoogleTest)
 
-# add_wine_test(name SOURCES ... [LIBS ...] [ENVIRONMENT VAR=value ...] [GUI])
+# add_wine_test(name SOURCES ... [LIBS ...] [ENVIRONMENT VAR=value ...] [PROPERTIES name value ...] [GUI])
 # GUI marks suites that create windows: they need the X display that the test script provides,
 # and they run one at a time so that focus and activation are not fought over.
 function(add_wine_test name)
-  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;ENVIRONMENT" ${ARGN})
+  cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS;ENVIRONMENT;PROPERTIES" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} testsupport GTest::gtest GTest::gtest_main)
-  set(props LABELS ${name})
+  set(props LABELS ${name} ${T_PROPERTIES})
   if(T_ENVIRONMENT)
     list(APPEND props ENVIRONMENT "${T_ENVIRONMENT}")
   endif()

@@ -215,13 +215,17 @@ TEST_F(PreferenceDialog, ChoosingAnItemTogglesItsDirectoryAndTheNextOpeningShows
     OpenDropDown(0);
     EXPECT_TRUE(form.balloonroot.Items(3).Checked());
 
-    // An add-on whose directory has gone: choosing it changes nothing, and it reads off.
+    // An add-on whose directory has gone: choosing it changes nothing, creates nothing and
+    // reports nothing, and it reads off.
     const std::string alpha = programdir / "balloon\\b3";
     testfiles::RemoveTree(alpha);
+    uitest::BoxCatcher catcher;
     Choose(0, 2);
     EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(alpha.c_str()));
     OpenDropDown(0);
     EXPECT_FALSE(form.balloonroot.Items(2).Checked());
+    EXPECT_TRUE(catcher.Boxes().empty());
+    EXPECT_FALSE(Hidden(zeta)) << "the other add-ons are as they were";
 }
 
 // Keys that reach the form window itself, sent from a timer inside the modal loop: a letter
@@ -289,26 +293,12 @@ TEST_P(PreferenceDialogClose, EndsTheModalShowing) {
 INSTANTIATE_TEST_SUITE_P(Ways, PreferenceDialogClose, ::testing::ValuesIn(CloseWays),
                          [](const ::testing::TestParamInfo<CloseWay>& info) { return std::string(info.param.name); });
 
-// Holds a file open without sharing: reading it fails with a sharing violation.
-class HeldFile {
-public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
+using testfiles::HeldFile;
 
 TEST_F(PreferenceDialog, UnreadableDescriptionFileIsReportedAndTheDialogStillOpens) {
     const std::string descript = programdir / "headline\\h1\\descript.txt";
     HeldFile held(descript);
-    ASSERT_TRUE(held.held());
+    ASSERT_TRUE(held.Held());
     std::vector<uitest::ShownBox> boxes;
     {
         uitest::BoxCatcher catcher;

@@ -30,24 +30,7 @@ inline int DarkPixels(const uitest::Picture& picture, int left, int top, int rig
     return n;
 }
 
-// Holds a file open without sharing it, as another program might, so that nobody can read or
-// replace it meanwhile.
-class HeldFile {
-public:
-    explicit HeldFile(const std::string& path)
-        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
-    ~HeldFile() { Release(); }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Release() {
-        if (Held()) CloseHandle(handle_);
-        handle_ = INVALID_HANDLE_VALUE;
-    }
-
-private:
-    HANDLE handle_;
-};
+using testfiles::HeldFile;
 
 class SetupFormTest : public ::testing::Test {
 protected:

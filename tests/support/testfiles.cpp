@@ -6,17 +6,28 @@
 
 namespace testfiles {
 
-TempDir::TempDir() {
+namespace {
+
+std::string SystemTempRoot() {
     char base[MAX_PATH + 1];
     DWORD n = GetTempPathA(sizeof base, base);
-    std::string root = (n > 0 && n < sizeof base) ? std::string(base, n) : std::string(".\\");
-    if (root.back() != '\\') root += '\\';
+    return (n > 0 && n < sizeof base) ? std::string(base, n) : std::string(".\\");
+}
+
+} // namespace
+
+TempDir::TempDir() : TempDir(SystemTempRoot()) {}
+
+TempDir::TempDir(const std::string& below) {
+    std::string root = below;
+    if (root.empty() || root.back() != '\\') root += '\\';
     static unsigned counter = 0;
     for (;;) {
         std::string candidate = root + "setuptest-" + std::to_string(GetCurrentProcessId()) + "-" +
                                 std::to_string(GetTickCount()) + "-" + std::to_string(++counter);
         if (CreateDirectoryA(candidate.c_str(), nullptr)) {
             path_ = candidate + "\\";
+            owned_ = true;
             return;
         }
         if (GetLastError() != ERROR_ALREADY_EXISTS) {
@@ -28,7 +39,8 @@ TempDir::TempDir() {
 }
 
 TempDir::~TempDir() {
-    if (path_.size() > 1) RemoveTree(path_.substr(0, path_.size() - 1));
+    // Without a directory of its own the root stands in, and that is never removed.
+    if (owned_) RemoveTree(path_.substr(0, path_.size() - 1));
 }
 
 void MakeDirs(const std::string& path) {

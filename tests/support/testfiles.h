@@ -11,6 +11,8 @@ namespace testfiles {
 class TempDir {
 public:
     TempDir();
+    // A fresh directory below root (an existing directory, with or without a final backslash).
+    explicit TempDir(const std::string& root);
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
@@ -20,6 +22,26 @@ public:
 
 private:
     std::string path_;
+    bool owned_ = false;
+};
+
+// Holds a file open without sharing it, as another program might, so that nobody can read or
+// replace it meanwhile.
+class HeldFile {
+public:
+    explicit HeldFile(const std::string& path)
+        : handle_(CreateFileA(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)) {}
+    ~HeldFile() { Release(); }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    void Release() {
+        if (Held()) CloseHandle(handle_);
+        handle_ = INVALID_HANDLE_VALUE;
+    }
+
+private:
+    HANDLE handle_;
 };
 
 // Writes exactly these bytes, creating missing parent directories.
