@@ -86,6 +86,11 @@ void Application::Terminate() {
     PostThreadMessageA(GetCurrentThreadId(), WM_NULL, 0, 0);   // wakes a waiting loop
 }
 
+void Application::EndSession() {
+    for (auto it = forms_.rbegin(); it != forms_.rend(); ++it) (*it)->RaiseDestroy();
+    Terminate();
+}
+
 bool Application::HandleMessage() {
     MSG message;
     // GetMessage returns 0 for WM_QUIT and -1 on an error.

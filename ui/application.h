@@ -48,6 +48,10 @@ public:
     // Ends the message loop (and any modal showing) once the current message is handled.
     void Terminate();
     bool Terminated() const { return terminated_; }
+    // The user's session ends: raises every form's destroy event now, the last created first,
+    // and ends the message loop. The windows stay until the loop's end destroys them (their
+    // destroy events are not raised twice), so no form goes while a modal loop still runs in it.
+    void EndSession();
 
 private:
     friend class Form;

@@ -243,11 +243,17 @@ void Form::RaiseCreate() {
     });
 }
 
-void Form::Destroy() {
-    if (!window_) return;
+void Form::RaiseDestroy() {
+    if (destroyraised_) return;
+    destroyraised_ = true;
     Guard([this] {
         if (OnDestroy) OnDestroy();
     });
+}
+
+void Form::Destroy() {
+    if (!window_) return;
+    RaiseDestroy();
     // The menu belongs to menu_, not to the window: DestroyWindow would free it.
     SetMenu(window_, nullptr);
     DestroyWindow(window_);
@@ -406,6 +412,11 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wparam, LPARAM lparam) {
         return 0;
     }
     case WM_CLOSE: Close(); return 0;
+    case WM_ENDSESSION:
+        // wParam TRUE: the session ends, and the system may end the process as soon as this
+        // returns. What the forms do on their way out (the setup dialog saves) is done now.
+        if (wparam) App().EndSession();
+        return 0;
     case kReleaseMessage: App().DestroyForm(*this); return 0;   // *this is gone after this line
     }
     return DefWindowProcA(window_, message, wparam, lparam);

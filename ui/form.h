@@ -66,6 +66,7 @@ private:
     static const char* const kClassName;   // the window class the application registers
     void RaiseCreate();
     void Destroy();   // raises OnDestroy while the controls exist, then destroys the window
+    void RaiseDestroy();   // OnDestroy, once in the form's life
 
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
     LRESULT HandleMessage(UINT message, WPARAM wparam, LPARAM lparam);
@@ -92,6 +93,7 @@ private:
     HWND savedfocus_ = nullptr;
     bool modal_ = false;
     bool closed_ = false;
+    bool destroyraised_ = false;
 };
 
 } // namespace ui

@@ -287,4 +287,37 @@ TEST(FullDisk, ASaveThatFindsNoRoomIsReportedAndKeepsWhatWasStored) {
     EXPECT_EQ(testfiles::ListNames(dir / "profile"), "mainform.txt,zelloc.txt") << "no temporary file is left";
 }
 
+// --- the end of the user's session
+
+// The system sends WM_ENDSESSION to every top-level window and may end the process once they
+// have all answered: the settings must be saved by then, with the add-on dialog open or not.
+class SessionEnd : public Faults, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(SessionEnd, SavesTheSettingsBeforeTheSystemMayEndTheProgram) {
+    const bool preferenceopen = GetParam();
+    SetupRun run(dir.path());
+    HWND dialog = run.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    std::vector<HWND> forms{dialog};
+    if (preferenceopen) {
+        run.PressButton(dialog, "configure", 1);   // the second "configure" opens the add-on dialog
+        forms = run.WaitForForms(2);
+        ASSERT_EQ(forms.size(), 2u);
+    }
+    // Here the process is not ended: once the first window has answered, the program ends
+    // by itself and the second window may be gone before it is asked.
+    for (HWND form : forms) {
+        DWORD_PTR answer = 0;
+        SendMessageTimeoutA(form, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_NORMAL, 30000, &answer);
+    }
+    EXPECT_EQ(Read(kMainForm), kMainFormSaved);
+    EXPECT_EQ(Read(kZelloc), kZellocSaved);
+    EXPECT_EQ(run.WaitForExit(), 0u) << "a session that goes on after all ends the program in order";
+    EXPECT_TRUE(run.Boxes().empty()) << run.Boxes().front();
+}
+
+INSTANTIATE_TEST_SUITE_P(Faults, SessionEnd, ::testing::Bool(), [](const ::testing::TestParamInfo<bool>& info) {
+    return std::string(info.param ? "add_on_dialog_open" : "setup_dialog_only");
+});
+
 } // namespace

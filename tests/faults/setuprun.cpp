@@ -57,16 +57,17 @@ std::string BoxMessage(HWND box) {
     return message;
 }
 
-HWND ChildButton(HWND dialog, const char* caption) {
+HWND ChildButton(HWND dialog, const char* caption, int nth) {
     struct Search {
         const char* caption;
+        int skip;
         HWND found;
-    } search{caption, nullptr};
+    } search{caption, nth, nullptr};
     EnumChildWindows(
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(param);
-            if (ClassOf(child) == "Button" && TextOf(child) == s.caption) s.found = child;
+            if (ClassOf(child) == "Button" && TextOf(child) == s.caption && s.skip-- == 0) s.found = child;
             return s.found == nullptr;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -137,19 +138,26 @@ void SetupRun::AnswerBoxes() {
 }
 
 HWND SetupRun::WaitForDialog() {
-    HWND dialog = nullptr;
-    bool shown = WaitUntil([&] {
-        std::vector<HWND> forms = WindowsOf(process_.dwProcessId, "uiform");
-        dialog = forms.empty() ? nullptr : forms.front();
-        return dialog != nullptr || WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT;
-    });
-    if (!shown || !dialog) ADD_FAILURE() << "the setup dialog never showed";
-    return dialog;
+    std::vector<HWND> forms = WaitForForms(1);
+    return forms.empty() ? nullptr : forms.front();
 }
 
-void SetupRun::PressButton(HWND dialog, const char* caption) {
-    HWND button = ChildButton(dialog, caption);
-    ASSERT_NE(button, nullptr) << "the dialog has no button " << caption;
+std::vector<HWND> SetupRun::WaitForForms(std::size_t count) {
+    std::vector<HWND> forms;
+    bool shown = WaitUntil([&] {
+        forms = WindowsOf(process_.dwProcessId, "uiform");
+        return forms.size() >= count || WaitForSingleObject(process_.hProcess, 0) != WAIT_TIMEOUT;
+    });
+    if (!shown || forms.size() < count) {
+        ADD_FAILURE() << "the program never showed " << count << " form(s)";
+        forms.clear();
+    }
+    return forms;
+}
+
+void SetupRun::PressButton(HWND dialog, const char* caption, int nth) {
+    HWND button = ChildButton(dialog, caption, nth);
+    ASSERT_NE(button, nullptr) << "the dialog has no button " << caption << " #" << nth;
     PostMessageA(button, BM_CLICK, 0, 0);
 }
 

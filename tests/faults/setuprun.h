@@ -26,8 +26,12 @@ public:
     // The setup dialog once it is visible; null (and a test failure) when it never shows.
     // Error boxes that come first are answered and recorded.
     HWND WaitForDialog();
-    // Presses the dialog's button of this caption, as a click does.
-    void PressButton(HWND dialog, const char* caption);
+    // The program's visible forms once there are count of them, in the system's window order;
+    // empty (and a test failure) when they never show.
+    std::vector<HWND> WaitForForms(std::size_t count);
+    // Presses the nth of the dialog's buttons with this caption (in the order of its
+    // controls), as a click does.
+    void PressButton(HWND dialog, const char* caption, int nth = 0);
     // Waits for the program to end, answering error boxes, and gives its exit code.
     DWORD WaitForExit();
 

@@ -194,6 +194,31 @@ TEST_F(UiTest, ClosingTheMainFormEndsRunWhichDestroysTheForms) {
     EXPECT_EQ(nullptr, app.MainForm());
 }
 
+// The system may end the process as soon as WM_ENDSESSION returns: the destroy events must have
+// run by then, once, and the loop ends. A session that goes on (wParam FALSE) changes nothing.
+TEST_F(UiTest, TheEndOfTheSessionRaisesTheDestroyEventsAtOnceAndOnlyOnce) {
+    ui::Form* main = nullptr;
+    ui::Form* other = nullptr;
+    app.CreateForm(main, kControlForm);
+    app.CreateForm(other, kMenuForm);
+    std::string order;
+    main->OnDestroy = [&] { order += "main "; };
+    other->OnDestroy = [&] { order += "other "; };
+
+    SendMessageA(main->Handle(), WM_ENDSESSION, FALSE, 0);
+    EXPECT_EQ("", order);
+    EXPECT_FALSE(app.Terminated());
+
+    SendMessageA(other->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ("other main ", order);
+    EXPECT_TRUE(app.Terminated());
+    EXPECT_TRUE(IsWindow(main->Handle())) << "the windows stay until the loop has ended";
+    SendMessageA(main->Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);   // every window gets it
+    app.Run();
+    EXPECT_EQ("other main ", order);
+    EXPECT_EQ(nullptr, app.MainForm());
+}
+
 TEST_F(UiTest, FormsTakeACopyOfTheIconAndAMissingIconIsNoError) {
     EXPECT_EQ(nullptr, app.Icon()) << "the test program has no MAINICON";
     ui::Form* form = nullptr;
