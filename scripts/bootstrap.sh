@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build make python3
   g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix binutils-mingw-w64-i686 binutils-mingw-w64-x86-64
-  googletest libbenchmark-dev
+  googletest libgtest-dev libbenchmark-dev
   wine wine64
   xvfb xauth x11-utils xdotool imagemagick
   fonts-liberation fonts-ipafont-gothic locales
