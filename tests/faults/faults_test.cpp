@@ -68,6 +68,16 @@ void ExpectOneBox(const SetupRun& run, const std::string& file, DWORD code) {
         << "the reason for error " << code << " (" << faults::SystemReason(code) << ") is missing: " << text;
 }
 
+// A run in which nothing fails: the dialog opens, OK closes it, no box, exit code 0.
+void RunWithoutError(const std::string& programdir) {
+    SetupRun run(programdir);
+    HWND dialog = run.WaitForDialog();
+    ASSERT_NE(dialog, nullptr);
+    run.PressButton(dialog, kOk);
+    EXPECT_EQ(run.WaitForExit(), 0u);
+    EXPECT_TRUE(run.Boxes().empty()) << run.Boxes().front();
+}
+
 class Faults : public ::testing::Test {
 protected:
     void SetUp() override { InstallSetup(dir.path()); }
@@ -207,12 +217,7 @@ TEST_P(EngineFault, LeavesNoBoxAndTheSettingsAreSavedAsUsual) {
         testfiles::WriteBytes(library, NoiseBytes(65536));
     }
 
-    SetupRun run(dir.path());
-    HWND dialog = run.WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
-    run.PressButton(dialog, kOk);
-    EXPECT_EQ(run.WaitForExit(), 0u);
-    EXPECT_TRUE(run.Boxes().empty()) << run.Boxes().front();
+    RunWithoutError(dir.path());
     EXPECT_EQ(Read(kMainForm), kMainFormSaved);
     EXPECT_EQ(Read(kZelloc), kZellocSaved);
 }
@@ -229,12 +234,7 @@ TEST_F(Faults, AFiftyMegabyteSettingsFileIsReadAndWrittenWhole) {
         others += "windowkey" + std::to_string(i) + ",a value that the base program keeps here\r\n";
     testfiles::WriteBytes(dir / kMainForm, others + "languagefilename,english.lcl\r\ntorvenfilename,torven_v.dll\r\n");
 
-    SetupRun run(dir.path());
-    HWND dialog = run.WaitForDialog();
-    ASSERT_NE(dialog, nullptr);
-    run.PressButton(dialog, kOk);
-    EXPECT_EQ(run.WaitForExit(), 0u);
-    EXPECT_TRUE(run.Boxes().empty()) << run.Boxes().front();
+    RunWithoutError(dir.path());
     const std::string saved = Read(kMainForm);
     const std::string keys = "torvenfilename,torven_v.dll\r\nlanguagefilename,english.lcl\r\n";
     EXPECT_EQ(saved.size(), keys.size() + others.size());
