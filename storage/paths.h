@@ -25,8 +25,9 @@ std::string NamePart(const std::string& path, unsigned int codepage);
 
 // True when the attributes of path can be read and carry the directory bit.
 bool DirExists(const std::string& path);
-// True when the system's file search finds path and it is not a directory. A name with the
-// wildcards "*" or "?" names no file.
+// True when the system's file search finds path and it is not a directory (answered from the
+// attributes where they can be read, which is much cheaper). A name with the wildcards "*" or
+// "?", or with a trailing "\", names no file.
 bool FileExists(const std::string& path);
 // Creates the directory and its missing parents, outermost first. One trailing "\" is
 // ignored; paths of fewer than 3 bytes (C:, C:\, two-byte relative names) are never created.

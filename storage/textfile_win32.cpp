@@ -110,10 +110,17 @@ DWORD WriteTempFile(const std::string& temp, const tstringlistex& lines, const c
 } // namespace
 
 void LoadTextFile(const std::string& filename, tstringlistex& lines) {
-    if (!FileExists(filename)) return;
+    // Opened first and asked why only when that fails: a file that is there costs no second
+    // look, and none can vanish between a look and the opening.
     tfilehandle file(CreateFileA(filename.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                  nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
-    if (!file) throw MakeFileError("cannot open", filename, GetLastError());
+    if (!file) {
+        const DWORD code = GetLastError();
+        // No such file, or a name that is no file (a directory, which the open refuses with
+        // access denied; a wildcard): no lines, no error.
+        if (code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || !FileExists(filename)) return;
+        throw MakeFileError("cannot open", filename, code);
+    }
     LARGE_INTEGER size;
     if (GetFileSizeEx(file.get(), &size)) {
         // One line per 28 bytes is the guess; the capacity is trimmed to the count at the end.

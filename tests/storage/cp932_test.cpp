@@ -56,6 +56,8 @@ TEST_F(Cp932, ANameEndingInTheTrailByte5CIsNotCut) {
     ListFiles(base, list);
     ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.Get(0), base + "\\f.txt");
+    testfiles::WriteBytes(base + "\\f" + kChar, "x");
+    EXPECT_TRUE(FileExists(base + "\\f" + kChar)) << "a file whose name ends in the byte 0x5C";
 }
 
 TEST_F(Cp932, AProfileBelowADoubleByteDirectoryIsSavedInPlace) {

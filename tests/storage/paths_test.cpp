@@ -80,7 +80,8 @@ TEST(DirExistsAndFileExists, TellDirectoriesFromFiles) {
     } cases[] = {
         {dir / "sub", true, false},      {dir / "sub\\", true, false},      {dir / "f.txt", false, true},
         {dir / "hidden.txt", false, true}, {dir / "missing", false, false}, {dir / "*.txt", false, false},
-        {dir / "f.tx?", false, false},   {"", false, false},
+        {dir / "f.tx?", false, false},   {"", false, false},                {dir / "f.txt\\", false, false},
+        {dir / "missing\\f.txt", false, false},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(DirExists(c.path), c.dir) << c.path;
