@@ -1,16 +1,11 @@
 #include "profilelines.h"
 
-// One pass: the kept lines move down over the comments, in order, and the tail is cut off,
-// so a file of many comments costs no more than a file of settings.
+// One pass: each kept line moves down over the comments at most once and the tail is cut
+// off, so a file of many comments costs no more than a file of settings.
 void DropComments(tstringlistex& lines) {
-    std::int32_t kept = 0;
-    for (std::int32_t i = 0; i < lines.Count(); ++i) {
-        const std::string& line = lines.At(i);
-        if (line.empty() || line.compare(0, 2, "//") == 0) continue;
-        lines.Exchange(kept, i);
-        ++kept;
-    }
-    lines.SetCount(kept);
+    lines.DeleteIf([](const std::string& line) {
+        return line.empty() || (line.size() >= 2 && line[0] == '/' && line[1] == '/');
+    });
 }
 
 namespace {

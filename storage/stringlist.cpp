@@ -1,6 +1,7 @@
 #include "stringlist.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "textfile.h"
 
@@ -8,17 +9,17 @@ tstringlistex::~tstringlistex() = default;
 
 void tstringlistex::Error() const { throw ListError(); }
 
-std::int32_t tstringlistex::Add(const std::string& s) {
+std::int32_t tstringlistex::Add(std::string s) {
     std::int32_t index = Count();
     if (index == capacity_) SetCapacity(capacity_ + GrowthStep);
-    items_.push_back(s);
+    items_.push_back(std::move(s));
     return index;
 }
 
-void tstringlistex::Insert(std::int32_t index, const std::string& s) {
+void tstringlistex::Insert(std::int32_t index, std::string s) {
     if (index < 0 || index > Count()) Error();
     if (Count() == capacity_) SetCapacity(capacity_ + GrowthStep);
-    items_.insert(items_.begin() + index, s);
+    items_.insert(items_.begin() + index, std::move(s));
 }
 
 void tstringlistex::Delete(std::int32_t index) {
@@ -68,7 +69,10 @@ void tstringlistex::SetCapacity(std::int32_t n) {
     if (static_cast<std::size_t>(n) > room) {
         // A preset (a loader's guess, SetCount) reserves exactly; steps of 32 grow by half.
         items_.reserve(std::max(static_cast<std::size_t>(n), room + room / 2));
-    } else if (n == 0 || static_cast<std::size_t>(n) < room / 2) {
+    } else if (n == 0 || static_cast<std::size_t>(n) < room / 4) {
+        // Giving slots back moves every entry into a new array, so it is done only when at
+        // most a quarter of them would be used: a loader's trim after a guess that was a few
+        // times too high (long lines) keeps its array, whose unused tail was never touched.
         items_.shrink_to_fit();
     }
     capacity_ = n;

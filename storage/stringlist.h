@@ -2,6 +2,7 @@
 // Portable: no Windows header here. The two file slots rest on textfile.h, which each platform
 // layer supplies.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -44,10 +45,18 @@ public:
 
     std::int32_t Count() const { return static_cast<std::int32_t>(items_.size()); }
     std::int32_t Capacity() const { return capacity_; }
-    std::int32_t Add(const std::string& s);
-    void Insert(std::int32_t index, const std::string& s);
+    // The entry is taken by value: a caller that hands over a temporary (or std::move) gives
+    // its bytes to the list without a copy.
+    std::int32_t Add(std::string s);
+    void Insert(std::int32_t index, std::string s);
     void Delete(std::int32_t index);
     void Exchange(std::int32_t i, std::int32_t j);
+    // Deletes every entry for which drop(entry) is true, keeping the order of the rest, in one
+    // pass that moves each kept entry at most once. Like Delete, it leaves the capacity.
+    template <typename Predicate>
+    void DeleteIf(Predicate drop) {
+        items_.erase(std::remove_if(items_.begin(), items_.end(), drop), items_.end());
+    }
     // A copy of the entry; the empty string for an index outside 0 to Count() - 1.
     std::string Get(std::int32_t index) const;
     // The entry itself, without a copy, for scans; the index must be in range (else ListError).

@@ -34,6 +34,9 @@ void LoadTextFile(const std::string& filename, tstringlistex& lines) {
     if (!std::filesystem::is_regular_file(filename, ec)) return;
     FilePtr f(std::fopen(filename.c_str(), "rb"));
     if (!f) Fail("cannot open", filename, errno);
+    // The pieces are our own buffer: fread then reads straight into them, with no second copy
+    // through a buffer of the stream's own.
+    std::setvbuf(f.get(), nullptr, _IONBF, 0);
     auto size = std::filesystem::file_size(filename, ec);
     if (!ec) lines.SetCapacity(static_cast<std::int32_t>(std::min<std::uintmax_t>(size / 28, tstringlistex::MaxCapacity)));
     tlinereader reader(lines);
