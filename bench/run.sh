@@ -7,10 +7,18 @@ cd "$(dirname "$0")/.."
 root=$(pwd)
 runs=${RUNS:-7}
 
+# set -e alone would end the script without a word; say which line failed.
+trap 'echo "bench/run.sh: line $LINENO failed" >&2' ERR
+
 bash scripts/bootstrap.sh
 for preset in native win32 win64; do
   cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" >/dev/null
+  # Ninja reports compile errors on its standard output: keep it, and show its end on failure.
+  if ! log=$(cmake --build --preset "$preset" 2>&1); then
+    printf '%s\n' "$log" | tail -n 40 >&2
+    echo "bench/run.sh: the $preset build failed" >&2
+    exit 1
+  fi
 done
 
 rows=()
