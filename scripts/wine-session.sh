@@ -31,6 +31,11 @@ wine_session_start() {
   # Xvfb runs no window manager: Wine would wait two seconds for one at every hide. Unmanaged
   # windows need no answer.
   "$WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 </dev/null || true
+  # One program holds the desktop for the whole session, so that it is not ended and started
+  # again between two test programs (see tests/support/desktop_keeper.cpp).
+  if [ -f "$build_dir/bin/desktop_keeper.exe" ]; then
+    "$WINE64" "$build_dir/bin/desktop_keeper.exe" </dev/null >/dev/null 2>&1 &
+  fi
 }
 
 wine_session_stop() {
