@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# A longer fuzzing campaign: every target for SECONDS (default 600) over its seeds, new inputs
-# kept in build/fuzz-corpus/<target>. Prints each target's executions and any finding.
+# campaign.sh [SECONDS [TARGET...]]: a longer fuzzing campaign, each target (default: all) for
+# SECONDS (default 600) over its seeds, new inputs kept in build/fuzz-corpus/<target>. Prints
+# each target's executions and any finding.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 bash scripts/bootstrap.sh
 cmake --preset native >/dev/null && cmake --build --preset native >/dev/null
-targets=$(sed -n 's/^set(FUZZ_TARGETS \(.*\))/\1/p' fuzz/targets.cmake)
+shift $(( $# > 0 ? 1 : 0 ))
+targets=${*:-$(sed -n 's/^set(FUZZ_TARGETS \(.*\))/\1/p' fuzz/targets.cmake)}
 for t in $targets; do
   corpus=build/fuzz-corpus/$t
   mkdir -p "$corpus" build/fuzz-findings
