@@ -4,9 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "engine.h"
-#include "enginetestkit.h"
+#include "loggedengine.h"
 #include "probe.h"
-#include "testfiles.h"
 
 using namespace enginetest;
 using Lines = std::vector<std::string>;
@@ -18,21 +17,7 @@ namespace {
 const std::string PictureCall = "loadpngmemory 8700 " + std::to_string(PICTURE_BYTES) +
                                 " 89504E470D0A1A0A 49454E44AE426082";
 
-class EngineCalls : public ::testing::Test {
-protected:
-    void SetUp() override {
-        CopyBuiltFile("torven_log.dll", programdir / "torven_l.dll");
-        CopyBuiltFile("torven_log.dll", programdir / "torven_v.dll");
-        SetProbeResultForTest(true, true);
-        InitEngineBinding(programdir.path());
-    }
-    void TearDown() override {
-        FinalEngineBinding();
-        EXPECT_EQ(CallsOutsideLoadedLibraries(log.AllLines()), Lines());
-    }
-    testfiles::TempDir programdir;
-    CallLog log{programdir / "calls.log"};
-};
+class EngineCalls : public LoggedEngine {};
 
 class EngineModes : public EngineCalls, public ::testing::WithParamInterface<bool> {};
 

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "engine.h"
-#include "enginetestkit.h"
+#include "loggedengine.h"
 #include "probe.h"
 #include "testfiles.h"
 
@@ -92,21 +92,12 @@ const SequenceCase SequenceCases[] = {
     {"missing_edition", "torven_x.dll", {}},
 };
 
-class EngineConfigureCalls : public ::testing::TestWithParam<SequenceCase> {
+class EngineConfigureCalls : public LoggedEngine, public ::testing::WithParamInterface<SequenceCase> {
 protected:
     void SetUp() override {
-        CopyBuiltFile("torven_log.dll", programdir / "torven_l.dll");
-        CopyBuiltFile("torven_log.dll", programdir / "torven_v.dll");
         CopyBuiltFile("torven_noconfigure.dll", programdir / "torven_n.dll");
-        SetProbeResultForTest(true, true);
-        InitEngineBinding(programdir.path());
+        LoggedEngine::SetUp();
     }
-    void TearDown() override {
-        FinalEngineBinding();
-        EXPECT_EQ(CallsOutsideLoadedLibraries(log.AllLines()), Lines());
-    }
-    testfiles::TempDir programdir;
-    CallLog log{programdir / "calls.log"};
 };
 
 TEST_P(EngineConfigureCalls, CallOnlyIntoLoadedLibrariesAndPaintAfterwards) {
