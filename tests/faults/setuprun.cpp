@@ -3,26 +3,19 @@
 #include <gtest/gtest.h>
 
 #include "testfiles.h"
+#include "testwindows.h"
 
 namespace faults {
+
+using testwindows::ClassOf;
+using testwindows::MessageBoxText;
+using testwindows::WindowText;
 
 namespace {
 
 // Long enough for a 50 MB settings file to be read and written under Wine.
 const DWORD kPatienceMs = 120000;
 const DWORD kPollMs = 20;
-
-std::string TextOf(HWND window) {
-    char text[4096];
-    int n = GetWindowTextA(window, text, sizeof text);
-    return std::string(text, n > 0 ? n : 0);
-}
-
-std::string ClassOf(HWND window) {
-    char name[256];
-    int n = GetClassNameA(window, name, sizeof name);
-    return std::string(name, n > 0 ? n : 0);
-}
 
 // The visible top-level windows of a process, of one class.
 std::vector<HWND> WindowsOf(DWORD process, const std::string& classname) {
@@ -44,19 +37,6 @@ std::vector<HWND> WindowsOf(DWORD process, const std::string& classname) {
     return search.found;
 }
 
-// A message box's message: the text of its static controls (the icon's is empty).
-std::string BoxMessage(HWND box) {
-    std::string message;
-    EnumChildWindows(
-        box,
-        [](HWND child, LPARAM param) -> BOOL {
-            if (ClassOf(child) == "Static") *reinterpret_cast<std::string*>(param) += TextOf(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&message));
-    return message;
-}
-
 HWND ChildButton(HWND dialog, const char* caption, int nth) {
     struct Search {
         const char* caption;
@@ -67,7 +47,7 @@ HWND ChildButton(HWND dialog, const char* caption, int nth) {
         dialog,
         [](HWND child, LPARAM param) -> BOOL {
             auto& s = *reinterpret_cast<Search*>(param);
-            if (ClassOf(child) == "Button" && TextOf(child) == s.caption && s.skip-- == 0) s.found = child;
+            if (ClassOf(child) == "Button" && WindowText(child) == s.caption && s.skip-- == 0) s.found = child;
             return s.found == nullptr;
         },
         reinterpret_cast<LPARAM>(&search));
@@ -131,7 +111,7 @@ void SetupRun::AnswerBoxes() {
     if (!process_.hProcess) return;
     for (HWND box : WindowsOf(process_.dwProcessId, "#32770")) {
         if (!answered_.insert(box).second) continue;
-        boxes_.push_back(BoxMessage(box));
+        boxes_.push_back(MessageBoxText(box));
         // The box's only button is OK; its command ends the box as a click would.
         PostMessageA(box, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
     }

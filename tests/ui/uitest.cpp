@@ -99,11 +99,6 @@ int Picture::Count(COLORREF color, int left, int top, int right, int bottom) con
 namespace {
 BoxCatcher* catcher = nullptr;
 
-BOOL CALLBACK CollectText(HWND child, LPARAM found) {
-    std::string text = WindowText(child);
-    if (ClassOf(child) == "Static" && !text.empty()) *reinterpret_cast<std::string*>(found) = text;
-    return TRUE;
-}
 } // namespace
 
 BoxCatcher::BoxCatcher() {
@@ -124,7 +119,7 @@ BOOL CALLBACK BoxCatcher::Visit(HWND window, LPARAM) {
     // "#32770" is the dialog class that message boxes use.
     if (!catcher || ClassOf(window) != "#32770" || !IsWindowVisible(window)) return TRUE;
     ShownBox box;
-    EnumChildWindows(window, CollectText, reinterpret_cast<LPARAM>(&box.text));
+    box.text = testwindows::MessageBoxText(window);
     box.title = WindowText(window);
     box.owner = GetWindow(window, GW_OWNER);
     catcher->boxes_.push_back(box);
@@ -133,16 +128,5 @@ BOOL CALLBACK BoxCatcher::Visit(HWND window, LPARAM) {
     return TRUE;
 }
 
-std::string WindowText(HWND window) {
-    char text[512] = "";
-    GetWindowTextA(window, text, sizeof text);
-    return text;
-}
-
-std::string ClassOf(HWND window) {
-    char name[64] = "";
-    GetClassNameA(window, name, sizeof name);
-    return name;
-}
 
 } // namespace uitest

@@ -6,6 +6,7 @@
 #include <vector>
 #include <windows.h>
 #include "application.h"
+#include "testwindows.h"
 
 namespace uitest {
 
@@ -62,7 +63,7 @@ private:
     std::vector<ShownBox> boxes_;
 };
 
-std::string WindowText(HWND window);
-std::string ClassOf(HWND window);
+using testwindows::ClassOf;
+using testwindows::WindowText;
 
 } // namespace uitest
